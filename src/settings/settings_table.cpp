@@ -292,14 +292,15 @@ const SettingRow* DepthRow(std::string_view extension) {
 }
 }  // namespace
 
-int* DepthSetting(ConversionSettings& settings, std::string_view extension) {
+int* MutableDepthSetting(ConversionSettings& settings, std::string_view extension) {
   const SettingRow* row = DepthRow(extension);
   return row ? &(settings.*std::get<int S::*>(row->field)) : nullptr;
 }
 
-int DepthSetting(const ConversionSettings& settings, std::string_view extension) {
+std::optional<int> DepthSetting(const ConversionSettings& settings, std::string_view extension) {
   const SettingRow* row = DepthRow(extension);
-  return row ? settings.*std::get<int S::*>(row->field) : 0;
+  if (row == nullptr) return std::nullopt;
+  return settings.*std::get<int S::*>(row->field);
 }
 
 }  // namespace tavrosine

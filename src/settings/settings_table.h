@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -60,8 +61,8 @@ std::string FormatSetting(const ConversionSettings& settings, const SettingRow& 
 // The same, by option name ("--JPG-QUALITY").
 std::string FormatOption(const ConversionSettings& settings, std::string_view option);
 
-// The bit-depth setting of an output extension ("jpg" → JPG-BPP); null when it has none.
-int* DepthSetting(ConversionSettings& settings, std::string_view extension);
-int DepthSetting(const ConversionSettings& settings, std::string_view extension);
+// The bit-depth setting of an output extension ("jpg" → JPG-BPP); none when it has none.
+int* MutableDepthSetting(ConversionSettings& settings, std::string_view extension);
+std::optional<int> DepthSetting(const ConversionSettings& settings, std::string_view extension);
 
 }  // namespace tavrosine
