@@ -25,6 +25,23 @@ int DigitValue(char c) {
   return 99;
 }
 
+// Replaces in `text` the spans where `needle` occurs in `haystack`, a same-length view
+// of the text (the text itself, or its upper-case copy for case-blind matching).
+std::string ReplaceMatches(std::string_view text, std::string_view haystack,
+                           std::string_view needle, std::string_view to) {
+  if (needle.empty()) return std::string(text);
+  std::string out;
+  size_t start = 0;
+  for (size_t at = haystack.find(needle); at != std::string_view::npos;
+       at = haystack.find(needle, start)) {
+    out.append(text.substr(start, at - start));
+    out.append(to);
+    start = at + needle.size();
+  }
+  out.append(text.substr(start));
+  return out;
+}
+
 }  // namespace
 
 std::string ToUpperAscii(std::string_view text) {
@@ -52,19 +69,12 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::string ReplaceAllIgnoringCase(std::string_view text, std::string_view from,
                                    std::string_view to) {
-  if (from.empty()) return std::string(text);
   const std::string upper_text = ToUpperAscii(text);
-  const std::string upper_from = ToUpperAscii(from);
-  std::string out;
-  size_t start = 0;
-  for (size_t at = upper_text.find(upper_from); at != std::string::npos;
-       at = upper_text.find(upper_from, start)) {
-    out.append(text.substr(start, at - start));
-    out.append(to);
-    start = at + from.size();
-  }
-  out.append(text.substr(start));
-  return out;
+  return ReplaceMatches(text, upper_text, ToUpperAscii(from), to);
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  return ReplaceMatches(text, text, from, to);
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {

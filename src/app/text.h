@@ -17,6 +17,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // Replaces every occurrence of `from`, found without regard to ASCII case.
 std::string ReplaceAllIgnoringCase(std::string_view text, std::string_view from,
                                    std::string_view to);
+// Replaces every exact occurrence of `from`.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 
 // The number rule of options and profiles: leading blanks, an optional sign, then decimal
