@@ -182,6 +182,7 @@ bool CheckWatermark(const ConversionSettings& s, Listing& listing,
 
 std::string ResolveConsoleFolder(std::string folder) {
   if (!IsAbsolutePath(folder)) {
+    if (folder == ".") folder.clear();
     if (StartsWith(folder, "./")) folder.erase(0, 2);
     folder = CurrentFolder() + folder;
   }
