@@ -16,6 +16,10 @@ run_suite build
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-asan -DTAVROSINE_SANITIZE=address,undefined -DTAVROSINE_BENCH=OFF
 
+# The parallel worker under ThreadSanitizer.
+bash scripts/build.sh build-tsan -DTAVROSINE_SANITIZE=thread -DTAVROSINE_BENCH=OFF
+TSAN_OPTIONS=halt_on_error=1 ./build-tsan/tests/tavrosine_tests --gtest_filter='WorkerTest.*'
+
 if [ -x fuzz/run.sh ]; then
   bash fuzz/run.sh "${TAVROSINE_FUZZ_SECONDS:-60}"
 fi

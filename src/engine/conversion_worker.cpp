@@ -1,6 +1,9 @@
 #include "engine/conversion_worker.h"
 
-#include <set>
+#include <algorithm>
+#include <condition_variable>
+#include <thread>
+#include <vector>
 
 #include "engine/convert_file.h"
 #include "platform/clock.h"
@@ -25,6 +28,119 @@ std::set<std::string> ResolvedInputs(const InputList& inputs) {
   return resolved;
 }
 
+int ThreadCount(const ConversionSettings& settings, size_t files) {
+  const int wanted = settings.threads > 0
+                         ? settings.threads
+                         : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  return static_cast<int>(std::clamp<size_t>(files, 1, static_cast<size_t>(wanted)));
+}
+
+// Prepares files side by side and commits them one at a time in list order, so names,
+// numbers, messages and counts come out exactly as a one-at-a-time run gives them.
+//
+//   list:     0   1   2   3   4   5 ...
+//   state:   [committed][prepared/preparing ...][not started]
+//                      ^next_commit_            ^next_start_
+//
+// At most `window_` files are between the two marks, which bounds the memory in flight.
+class OrderedBatch {
+ public:
+  OrderedBatch(const BatchSetup& batch, JobState& job, const InputList& inputs,
+               BatchCounters& counters, WorkerListener& listener, int threads)
+      : batch_(batch), job_(job), counters_(counters), listener_(listener), threads_(threads) {
+    for (const auto& [path, entry] : inputs) {
+      PreparedFile& prepared = files_.emplace_back();
+      prepared.file.input_file = path;
+      prepared.file.sub_path = entry.sub_path;
+    }
+    ready_.assign(files_.size(), false);
+    // Files whose pixels wait for their position keep a whole image until committed.
+    window_ = WatermarkDependsOnPosition(batch.settings) ? threads + 1 : 2 * threads;
+    debug_ = job.console_run && job.debug == "DEBUG";
+  }
+
+  int Run() {
+    std::vector<std::jthread> workers;
+    for (int i = 1; i < threads_; ++i) workers.emplace_back([this] { Work(); });
+    Work();
+    workers.clear();  // joins
+    return converted_;
+  }
+
+ private:
+  void Work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [this] {
+        return !counters_.running || next_start_ >= files_.size() ||
+               next_start_ < next_commit_ + window_;
+      });
+      if (!counters_.running || next_start_ >= files_.size()) return;
+      const size_t index = next_start_++;
+      counters_.SetProgress(static_cast<int>(index + 1), files_[index].file.input_file);
+      lock.unlock();
+      PrepareFile(batch_, files_[index]);
+      lock.lock();
+      ready_[index] = true;
+      CommitReadyFiles(lock);
+    }
+  }
+
+  // Whoever finds the next file in list order ready commits it, and every ready one after
+  // it; the others go back to preparing.
+  void CommitReadyFiles(std::unique_lock<std::mutex>& lock) {
+    if (committing_) return;
+    committing_ = true;
+    while (next_commit_ < next_start_ && ready_[next_commit_]) {
+      const size_t index = next_commit_;
+      lock.unlock();
+      Commit(files_[index]);
+      lock.lock();
+      ++next_commit_;
+      changed_.notify_all();
+    }
+    committing_ = false;
+  }
+
+  void Commit(PreparedFile& prepared) {
+    const ConversionSettings& settings = batch_.settings;
+    const std::string& path = prepared.file.input_file;
+    if (settings.keep_subfolders) EnsureOutputSubfolder(job_.output_folder, prepared.file.sub_path);
+    if (debug_) listener_.OnDebugLine("Processing: " + path);
+    const bool ok = CommitFile(batch_, prepared, job_.counter, job_.random_number);
+    if (debug_) {
+      listener_.OnDebugLine("Saving As: " + prepared.file.output_file);
+      listener_.OnDebugLine(ok ? "OK" : "Not OK");
+    }
+    if (ok) {
+      ++converted_;
+      job_.random_number = DrawRandomNumber();
+      ++job_.counter;
+      ApplyOutputFileTime(settings, prepared.file);
+    } else {
+      listener_.OnFileFailed(prepared.failure);
+    }
+    prepared = PreparedFile{};  // release its pixels and bytes now
+  }
+
+  const BatchSetup& batch_;
+  JobState& job_;  // counter and random number; changed only by the committing thread
+  BatchCounters& counters_;
+  WorkerListener& listener_;
+  const int threads_;
+  size_t window_ = 2;
+  bool debug_ = false;
+
+  std::vector<PreparedFile> files_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<bool> ready_;
+  size_t next_start_ = 0;
+  size_t next_commit_ = 0;
+  bool committing_ = false;
+  int converted_ = 0;
+};
+
 }  // namespace
 
 void EnsureOutputSubfolder(const std::string& output_folder, const std::string& sub_path) {
@@ -42,37 +158,11 @@ void EnsureOutputSubfolder(const std::string& output_folder, const std::string& 
 void RunConversionWorker(const ConversionSettings& settings, JobState& job,
                          const InputList& inputs, const WatermarkFont* font,
                          BatchCounters& counters, WorkerListener& listener) {
-  const bool debug = job.console_run && job.debug == "DEBUG";
   const std::set<std::string> protected_inputs = ResolvedInputs(inputs);
   const BatchSetup batch{settings, job, font, &protected_inputs};
-  int index = 0;
-  int converted = 0;
-  for (const auto& [path, entry] : inputs) {
-    if (!counters.running) break;
-    counters.SetProgress(++index, path);
-    if (settings.keep_subfolders) EnsureOutputSubfolder(job.output_folder, entry.sub_path);
-    if (debug) listener.OnDebugLine("Processing: " + path);
-
-    FileContext file;
-    file.input_file = path;
-    file.sub_path = entry.sub_path;
-    file.counter = job.counter;
-    file.random_number = job.random_number;
-    const ConvertOutcome outcome = ConvertFile(batch, file);
-
-    if (debug) {
-      listener.OnDebugLine("Saving As: " + file.output_file);
-      listener.OnDebugLine(outcome.ok ? "OK" : "Not OK");
-    }
-    if (!outcome.ok) {
-      listener.OnFileFailed(outcome.error);
-      continue;
-    }
-    ++converted;
-    job.random_number = DrawRandomNumber();
-    ++job.counter;
-    ApplyOutputFileTime(settings, file);
-  }
+  OrderedBatch ordered(batch, job, inputs, counters, listener,
+                       ThreadCount(settings, inputs.size()));
+  const int converted = ordered.Run();
   std::lock_guard lock(counters.mutex);
   counters.result = converted;
 }

@@ -3,10 +3,11 @@
 #include <filesystem>
 
 #include "app/messages.h"
+#include "app/text.h"
+#include "engine/image_encoder.h"
 #include "engine/load_dds.h"
 #include "engine/output_depth.h"
 #include "engine/output_naming.h"
-#include "engine/output_writer.h"
 #include "engine/steps/color_adjustment.h"
 #include "engine/steps/dds_channel_order.h"
 #include "engine/steps/flip.h"
@@ -16,6 +17,7 @@
 #include "engine/steps/rotation.h"
 #include "engine/steps/threshold.h"
 #include "engine/steps/watermark.h"
+#include "platform/atomic_file.h"
 
 namespace tavrosine {
 namespace {
@@ -27,6 +29,18 @@ std::string FailureText(std::string_view message_key, const std::string& path,
   return text;
 }
 
+// The steps after the frame: watermark, output depth, encoding.
+void FinishAndEncode(const BatchSetup& batch, PreparedFile& prepared, Bitmap image) {
+  const JobState& job = batch.job;
+  image = ApplyWatermark(std::move(image), batch.settings,
+                         WatermarkContext{prepared.file, batch.font, job.output_extension});
+  image = ConvertOutputDepth(std::move(image), job.output_extension, prepared.file.target_depth);
+  const std::string error =
+      EncodeImage(image, job.output_freeimage_format, job.save_flags, prepared.encoded);
+  // The file is named later; the message gets its path then.
+  if (!error.empty()) prepared.failure = error;
+}
+
 }  // namespace
 
 std::string ResolvedPath(const std::string& path) {
@@ -35,17 +49,26 @@ std::string ResolvedPath(const std::string& path) {
   return error ? path : resolved.string();
 }
 
-ConvertOutcome ConvertFile(const BatchSetup& batch, FileContext& file) {
+bool WatermarkDependsOnPosition(const ConversionSettings& settings) {
+  return settings.do_watermark == kWatermarkText &&
+         (ContainsIgnoringCase(settings.wm_text, "%n%") ||
+          ContainsIgnoringCase(settings.wm_text, "%rnd%"));
+}
+
+void PrepareFile(const BatchSetup& batch, PreparedFile& prepared) {
   const ConversionSettings& settings = batch.settings;
   const JobState& job = batch.job;
+  FileContext& file = prepared.file;
 
   LoadedImage loaded = LoadDds(file.input_file);
   Bitmap image = ApplyDdsChannelOrder(std::move(loaded.image), settings);
   file.loaded_depth = static_cast<int>(Bpp(image));
   if (Width(image) == 0 || Height(image) == 0) {
     const std::string reason = loaded.error.empty() ? "the image is empty" : loaded.error;
-    return {false, FailureText("Unable to open file", file.input_file, reason)};
+    prepared.failure = FailureText("Unable to open file", file.input_file, reason);
+    return;
   }
+  prepared.loaded = true;
   file.target_depth = job.automatic_depth
                           ? PickAutomaticDepth(job.output_extension, file.loaded_depth)
                           : job.target_depth;
@@ -59,21 +82,33 @@ ConvertOutcome ConvertFile(const BatchSetup& batch, FileContext& file) {
   image = ApplyGreyscale(std::move(image), settings);
   image = ApplyThreshold(std::move(image), settings);
   image = ApplyFrame(std::move(image), settings);
-  image = ApplyWatermark(std::move(image), settings,
-                         WatermarkContext{file, batch.font, job.output_extension});
-  image = ConvertOutputDepth(std::move(image), job.output_extension, file.target_depth);
-
-  file.output_file = BuildOutputPath(job.output_folder, settings.keep_subfolders != 0,
-                                     settings.filename_mask, file, job.output_extension);
-  if (batch.protected_inputs != nullptr &&
-      batch.protected_inputs->contains(ResolvedPath(file.output_file))) {
-    return {false, FailureText("Unable to save file", file.output_file,
-                               "it would overwrite an input file of this batch")};
+  if (WatermarkDependsOnPosition(settings)) {
+    prepared.image = std::move(image);
+  } else {
+    FinishAndEncode(batch, prepared, std::move(image));
   }
-  const std::string reason = SaveImageAtomically(image, job.output_freeimage_format,
-                                                 job.save_flags, file.output_file);
-  if (!reason.empty()) return {false, FailureText("Unable to save file", file.output_file, reason)};
-  return {true, {}};
+}
+
+bool CommitFile(const BatchSetup& batch, PreparedFile& prepared, int counter, int random_number) {
+  if (!prepared.loaded) return false;
+  const JobState& job = batch.job;
+  FileContext& file = prepared.file;
+  file.counter = counter;
+  file.random_number = random_number;
+  if (prepared.image) FinishAndEncode(batch, prepared, std::move(prepared.image));
+
+  file.output_file = BuildOutputPath(job.output_folder, batch.settings.keep_subfolders != 0,
+                                     batch.settings.filename_mask, file, job.output_extension);
+  std::string reason = prepared.failure;
+  if (reason.empty() && batch.protected_inputs != nullptr &&
+      batch.protected_inputs->contains(ResolvedPath(file.output_file))) {
+    reason = "it would overwrite an input file of this batch";
+  }
+  if (reason.empty()) reason = WriteFileAtomically(file.output_file, prepared.encoded);
+  prepared.encoded = {};
+  if (reason.empty()) return true;
+  prepared.failure = FailureText("Unable to save file", file.output_file, reason);
+  return false;
 }
 
 }  // namespace tavrosine

@@ -134,6 +134,9 @@ struct ConversionSettings {
   std::string recent_files;
   int clean_recent_files = 0;
 
+  // How many files are converted at once; 0 means one per processor core.
+  int threads = 0;
+
   // Where the desktop front end keeps these settings; not itself a setting.
   std::string settings_file_path;
 };

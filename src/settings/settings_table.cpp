@@ -202,6 +202,7 @@ const std::vector<SettingRow>& Rows() {
       {"Advanced", "Out Folders Number", &S::out_folders_number, K::kInt},
       {"Advanced", "Keep Subfolders", &S::keep_subfolders, K::kFlag, -1, "--NO-SUBFOLDERS", {},
        0},
+      {"Advanced", "Threads", &S::threads, K::kInt, -1, "--THREADS"},
       {"File", "Recent Out Folders", &S::recent_out_folders, K::kText},
       {"File", "Recent Files", &S::recent_files, K::kText},
       {"Privacy", "Clean Recent Files", &S::clean_recent_files, K::kFlag},
