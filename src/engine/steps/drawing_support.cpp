@@ -21,17 +21,19 @@ void QuietQtMessage(QtMsgType type, const QMessageLogContext& /*context*/, const
   if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void CreateOffscreenApplication() {
-  // QGuiApplication keeps argc by reference and argv for its whole life.
-  static int argc = 3;
-  static char program[] = "tavrosine";
-  static char platform_option[] = "-platform";
-  static char platform[] = "offscreen";
-  static char* argv[] = {program, platform_option, platform, nullptr};
-  // Left alive until the process ends (qGuiApp keeps it reachable): destroying it during
-  // static destruction would race Qt's own globals.
-  std::make_unique<QGuiApplication>(argc, argv).release();
-}
+// QGuiApplication keeps argc by reference and argv for its whole life. The holder is a static
+// of PrepareDrawing's, so the application is torn down at exit and takes the font
+// configuration's data with it.
+struct OffscreenApplication {
+  int argc = 3;
+  char program[10] = "tavrosine";
+  char platform_option[10] = "-platform";
+  char platform[10] = "offscreen";
+  char* argv[4] = {program, platform_option, platform, nullptr};
+  std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
+};
+
+void CreateOffscreenApplication() { static OffscreenApplication offscreen; }
 
 }  // namespace
 
