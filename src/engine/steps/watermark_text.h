@@ -28,7 +28,7 @@ std::string ExpandWatermarkText(const std::string& text, const FileContext& file
 // The lines between the "%eol%" separators, found without regard to case.
 QStringList SplitWatermarkLines(const QString& text);
 
-// Where a line of lineWidth pixels starts in a box of boxWidth, by WM-TEXT-ALIGNMENT.
+// Where a line of line_width pixels starts in a box of box_width, by WM-TEXT-ALIGNMENT.
 int64_t AlignedLineX(const ConversionSettings& settings, int64_t line_width, int64_t box_width);
 
 struct TextBlock {
