@@ -4,6 +4,7 @@
 #include "app/text.h"
 #include "engine/console_checks.h"
 #include "engine/conversion_worker.h"
+#include "engine/steps/drawing_support.h"
 #include "engine/output_naming.h"
 #include "settings/formats.h"
 
@@ -63,6 +64,8 @@ int RunConsoleBatch(ConversionSettings& settings, JobState& job, bool quiet,
 
   status(LookUpText("General", "Converting"));
   counters.ResetCounts();
+  // Drawing needs Qt set up on this thread before the conversion threads use it.
+  if (settings.do_frame || settings.do_watermark != kWatermarkNone) PrepareDrawing();
   ConsoleWorkerListener listener(console);
   RunConversionWorker(settings, job, inputs, font.get(), counters, listener);
 
