@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/steps/drawing_support.h"
+#include "platform/font_aliases.h"
 
 namespace tavrosine {
 namespace {
@@ -21,13 +22,16 @@ int PointsToPixels(int points) { return static_cast<int>(std::lround(points * 96
 
 QString ResolvedFamily(const QString& face) { return QFontInfo(QFont(face)).family(); }
 
-// A face is usable when it is an installed family, or when the font configuration maps it to
-// a family of its own (Arial to Liberation Sans on Debian). A name the configuration knows
-// nothing about lands on the generic fallback, the same one a made-up name gets.
+// A face is usable when it is an installed family, or when the font configuration names an
+// installed family in its place (Arial → Liberation Sans on Debian). A name it knows nothing
+// about only gets the generic fallback, and is refused.
 bool IsKnownFace(const QString& face) {
-  if (QFontDatabase::families().contains(face, Qt::CaseInsensitive)) return true;
-  const QString fallback = ResolvedFamily(QStringLiteral("tavrosine no such face 0f7c2a"));
-  return ResolvedFamily(face).compare(fallback, Qt::CaseInsensitive) != 0;
+  const QStringList installed = QFontDatabase::families();
+  if (installed.contains(face, Qt::CaseInsensitive)) return true;
+  for (const std::string& alias : ConfiguredFaceAliases(face.toStdString())) {
+    if (installed.contains(QString::fromStdString(alias), Qt::CaseInsensitive)) return true;
+  }
+  return false;
 }
 
 }  // namespace
