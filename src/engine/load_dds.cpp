@@ -1,9 +1,12 @@
 #include "engine/load_dds.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "engine/dds/dds_decoder.h"
@@ -19,14 +22,16 @@ struct FileCloser {
 std::string ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return std::string("The file cannot be opened: ") + std::strerror(errno) + ".";
-  if (std::fseek(file.get(), 0, SEEK_END) != 0) {
-    return std::string("The file cannot be read: ") + std::strerror(errno) + ".";
+  // fopen also opens folders and devices, whose "size" means nothing.
+  struct stat info {};
+  if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return "The file cannot be read: it is not a regular file.";
   }
-  const long size = std::ftell(file.get());
-  if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
-    return std::string("The file cannot be read: ") + std::strerror(errno) + ".";
+  try {
+    bytes.resize(static_cast<size_t>(info.st_size));
+  } catch (const std::bad_alloc&) {
+    return "The file is too large to read into memory.";
   }
-  bytes.resize(static_cast<size_t>(size));
   if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
     return "The file cannot be read completely.";
   }

@@ -223,5 +223,47 @@ TEST(BlockFormats, ReservedModesDecodeToDefinedPixels) {
   }
 }
 
+// One flat DXT5 block (colour 66,65,0 from 5:6:5 values 8,16,0; alpha 128) read under the
+// names and marks that change its meaning.
+TEST(BlockFormats, Dxt5VariantsReinterpretTheSameBlock) {
+  BlockBuilder block;
+  block.Put(128, 8).Put(128, 8).Put(0, 48).Put(8 << 11 | 16 << 5, 16).Put(8 << 11 | 16 << 5, 16);
+  const std::vector<uint8_t> payload(block.data(), block.data() + 16);
+  auto header = [](const char* fourcc) {
+    return testing::FourCcHeader(4, 4,
+                                 dds_writer::FourCc(fourcc[0], fourcc[1], fourcc[2], fourcc[3]));
+  };
+  testing::DdsHeaderFields normal = header("DXT5");
+  normal.pf_flags |= 0x80000000u;
+  testing::DdsHeaderFields ycocg = header("DXT5");
+  const std::string gimp = "GIMP-DDS";
+  const struct {
+    const char* name;
+    testing::DdsHeaderFields header;
+    const char* writer_tag;  // GIMP's mark for YCoCg
+    unsigned bpp;
+    Quad expected;
+  } cases[] = {
+      {"DXT5", header("DXT5"), nullptr, 32, {66, 65, 0, 128}},
+      {"DXT4 is premultiplied", header("DXT4"), nullptr, 32, {131, 129, 0, 128}},
+      {"RXGB keeps red in alpha", header("RXGB"), nullptr, 24, {128, 65, 0, 255}},
+      {"normal map: X in alpha, Y in green", normal, nullptr, 24, {128, 65, 239, 255}},
+      {"YCoCg: Co, Cg, Y in red, green, alpha", ycocg, "YCG1", 24, {129, 65, 253, 255}},
+  };
+  for (const auto& c : cases) {
+    std::string bytes = testing::DdsFile(c.header, payload);
+    if (c.writer_tag != nullptr) {
+      bytes.replace(32, 8, gimp);
+      bytes.replace(44, 4, c.writer_tag);
+    }
+    const dds::DecodedDds decoded = testing::DecodeDdsString(bytes);
+    ASSERT_TRUE(decoded.image) << c.name;
+    EXPECT_EQ(Bpp(decoded.image), c.bpp) << c.name;
+    const RgbaImage rgba = testing::ToRgba(decoded.image.get());
+    const uint8_t* p = rgba.Pixel(3, 3);
+    EXPECT_EQ((Quad{p[0], p[1], p[2], p[3]}), c.expected) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace tavrosine
