@@ -1,17 +1,53 @@
 #include "engine/load_dds.h"
 
-#include "engine/freeimage_errors.h"
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "engine/dds/dds_decoder.h"
 
 namespace tavrosine {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+
+// Reads the whole file into one buffer; returns "" or why it could not.
+std::string ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) return std::string("The file cannot be opened: ") + std::strerror(errno) + ".";
+  // fopen also opens folders and devices, whose "size" means nothing.
+  struct stat info {};
+  if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return "The file cannot be read: it is not a regular file.";
+  }
+  try {
+    bytes.resize(static_cast<size_t>(info.st_size));
+  } catch (const std::bad_alloc&) {
+    return "The file is too large to read into memory.";
+  }
+  if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+    return "The file cannot be read completely.";
+  }
+  return "";
+}
+
+}  // namespace
 
 LoadedImage LoadDds(const std::string& path) {
-  FreeImageErrorScope errors;
   LoadedImage result;
-  result.image = AdoptBitmap(FreeImage_Load(FIF_DDS, path.c_str(), 0));
-  if (!result.image) {
-    result.error = errors.LastMessage().empty() ? "not a readable DDS texture"
-                                                : errors.LastMessage();
-  }
+  std::vector<uint8_t> bytes;
+  result.error = ReadWholeFile(path, bytes);
+  if (!result.error.empty()) return result;
+  dds::DecodedDds decoded = dds::DecodeDds(bytes);
+  result.image = std::move(decoded.image);
+  result.error = std::move(decoded.error.message);
   return result;
 }
 

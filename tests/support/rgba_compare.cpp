@@ -71,4 +71,16 @@ FIBITMAP* LoadWithFreeImage(const std::string& bytes) {
   return bitmap;
 }
 
+RgbaImage LoadReferencePicture(const std::string& path) {
+  const FREE_IMAGE_FORMAT type = FreeImage_GetFileType(path.c_str(), 0);
+  if (type == FIF_UNKNOWN) return {};
+  FIBITMAP* loaded = FreeImage_Load(type, path.c_str(), 0);
+  if (loaded == nullptr) return {};
+  FIBITMAP* rgba = FreeImage_ConvertTo32Bits(loaded);
+  FreeImage_Unload(loaded);
+  RgbaImage out = ToRgba(rgba);
+  FreeImage_Unload(rgba);
+  return out;
+}
+
 }  // namespace tavrosine::testing

@@ -28,4 +28,7 @@ ImageDifference Compare(const RgbaImage& actual, const RgbaImage& expected, int 
 // Decodes `bytes` with FreeImage's own DDS plugin (null when it refuses the file).
 FIBITMAP* LoadWithFreeImage(const std::string& bytes);
 
+// A reference picture (PNG, GIF, …) as RGBA, transparency included; empty if unreadable.
+RgbaImage LoadReferencePicture(const std::string& path);
+
 }  // namespace tavrosine::testing

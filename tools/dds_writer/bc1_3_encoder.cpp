@@ -22,7 +22,8 @@ void Expand565(uint16_t c, int out[3]) {
 }
 
 // The corners of the colour bounding box on the diagonal that follows the colours' trend:
-// cheaper than the principal axis and close enough for BC1, which quantizes to 5:6:5 anyway.
+// each channel runs with or against the channel of widest range, as its covariance says.
+// Cheaper than the principal axis and close enough for BC1, which quantizes to 5:6:5.
 void FitBoundingBoxDiagonal(const float* points, int count, float lo[4], float hi[4]) {
   float mean[3] = {};
   for (int c = 0; c < 3; ++c) lo[c] = 255, hi[c] = 0;
@@ -35,14 +36,18 @@ void FitBoundingBoxDiagonal(const float* points, int count, float lo[4], float h
     }
   }
   for (float& m : mean) m /= static_cast<float>(count);
-  float red_green = 0, blue_green = 0;
-  for (int i = 0; i < count; ++i) {
-    const float g = points[i * 3 + 1] - mean[1];
-    red_green += (points[i * 3] - mean[0]) * g;
-    blue_green += (points[i * 3 + 2] - mean[2]) * g;
+  int widest = 0;
+  for (int c = 1; c < 3; ++c) {
+    if (hi[c] - lo[c] > hi[widest] - lo[widest]) widest = c;
   }
-  if (red_green < 0) std::swap(lo[0], hi[0]);
-  if (blue_green < 0) std::swap(lo[2], hi[2]);
+  float covariance[3] = {};
+  for (int i = 0; i < count; ++i) {
+    const float w = points[i * 3 + widest] - mean[widest];
+    for (int c = 0; c < 3; ++c) covariance[c] += (points[i * 3 + c] - mean[c]) * w;
+  }
+  for (int c = 0; c < 3; ++c) {
+    if (covariance[c] < 0) std::swap(lo[c], hi[c]);
+  }
 }
 
 int Distance(const int a[3], const uint8_t* p) {

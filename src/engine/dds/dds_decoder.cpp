@@ -1,0 +1,203 @@
+#include "engine/dds/dds_decoder.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/dds/block_decoders.h"
+#include "engine/dds/dds_header.h"
+#include "engine/dds/pixel_fixups.h"
+#include "engine/dds/pixel_rows.h"
+
+namespace tavrosine::dds {
+namespace {
+
+// Where decoded pixels go: FreeImage rows, bottom row first.
+struct Target {
+  uint8_t* bits;
+  unsigned pitch;
+  int width;
+  int height;
+  uint8_t* Row(int y) const { return bits + static_cast<size_t>(height - 1 - y) * pitch; }
+};
+
+template <OutputKind kOut>
+constexpr int kBytesPerPixel = kOut == OutputKind::kGrey8   ? 1
+                               : kOut == OutputKind::kRgb24 ? 3
+                                                            : 4;
+
+template <OutputKind kOut>
+inline void Store(const Rgba8& p, uint8_t* out) {
+  if constexpr (kOut == OutputKind::kGrey8) {
+    out[0] = p.r;
+  } else {
+    out[FI_RGBA_RED] = p.r;
+    out[FI_RGBA_GREEN] = p.g;
+    out[FI_RGBA_BLUE] = p.b;
+    if constexpr (kOut == OutputKind::kRgba32) out[FI_RGBA_ALPHA] = p.a;
+  }
+}
+
+BlockDecoder BlockDecoderFor(Codec codec) {
+  switch (codec) {
+    case Codec::kBc1:
+      return DecodeBc1Block;
+    case Codec::kBc2:
+      return DecodeBc2Block;
+    case Codec::kBc3:
+      return DecodeBc3Block;
+    case Codec::kBc4:
+      return DecodeBc4Block;
+    case Codec::kBc4Snorm:
+      return DecodeBc4SnormBlock;
+    case Codec::kBc5:
+      return DecodeBc5Block;
+    case Codec::kBc5Snorm:
+      return DecodeBc5SnormBlock;
+    case Codec::kBc6hUnsigned:
+      return DecodeBc6hUnsignedBlock;
+    case Codec::kBc6hSigned:
+      return DecodeBc6hSignedBlock;
+    default:
+      return DecodeBc7Block;
+  }
+}
+
+// One block in, sixteen pixels out, stored straight into the bitmap; only blocks on the
+// right and bottom edges are clipped.
+template <OutputKind kOut>
+void DecodeBlocks(const uint8_t* data, const PixelFormat& format, const Target& target) {
+  constexpr int kBpp = kBytesPerPixel<kOut>;
+  const BlockDecoder decode = BlockDecoderFor(format.codec);
+  const int block_bytes = format.BlockBytes();
+  const int blocks_wide = (target.width + 3) / 4;
+  Rgba8 pixels[16];
+  for (int top = 0; top < target.height; top += 4) {
+    const int rows = std::min(4, target.height - top);
+    uint8_t* out_rows[4] = {};
+    for (int r = 0; r < rows; ++r) out_rows[r] = target.Row(top + r);
+    for (int bx = 0; bx < blocks_wide; ++bx, data += block_bytes) {
+      decode(data, pixels);
+      if (format.fixup != Fixup::kNone) ApplyFixup(format.fixup, pixels, 16);
+      const int left = bx * 4;
+      const int columns = std::min(4, target.width - left);
+      if (rows == 4 && columns == 4) {
+        for (int r = 0; r < 4; ++r) {
+          uint8_t* out = out_rows[r] + left * kBpp;
+          for (int c = 0; c < 4; ++c) Store<kOut>(pixels[r * 4 + c], out + c * kBpp);
+        }
+      } else {
+        for (int r = 0; r < rows; ++r) {
+          uint8_t* out = out_rows[r] + left * kBpp;
+          for (int c = 0; c < columns; ++c) Store<kOut>(pixels[r * 4 + c], out + c * kBpp);
+        }
+      }
+    }
+  }
+}
+
+template <OutputKind kOut>
+void DecodeRows(const uint8_t* data, const uint8_t* palette, const DdsDescription& d,
+                const Target& target) {
+  constexpr int kBpp = kBytesPerPixel<kOut>;
+  const PixelFormat& format = d.format;
+  const MaskRowDecoder masks(format.codec == Codec::kMasks ? format : PixelFormat{});
+  std::vector<Rgba8> pixels(static_cast<size_t>(target.width));
+  for (int y = 0; y < target.height; ++y, data += d.row_bytes) {
+    switch (format.codec) {
+      case Codec::kMasks:
+        masks.Decode(data, target.width, pixels.data());
+        break;
+      case Codec::kComponents:
+        DecodeComponentRow(format, data, target.width, pixels.data());
+        break;
+      case Codec::kR11G11B10Float:
+        DecodeR11G11B10FloatRow(data, target.width, pixels.data());
+        break;
+      case Codec::kR9G9B9E5:
+        DecodeR9G9B9E5Row(data, target.width, pixels.data());
+        break;
+      default:
+        DecodePaletteRow(palette, data, target.width, pixels.data());
+        break;
+    }
+    ApplyFixup(format.fixup, pixels.data(), target.width);
+    uint8_t* out = target.Row(y);
+    for (int x = 0; x < target.width; ++x)
+      Store<kOut>(pixels[static_cast<size_t>(x)], out + x * kBpp);
+  }
+}
+
+// Palette files carry alpha in the fourth byte of each entry, but many writers leave it 0
+// (the old flags byte) or 255 for every colour: then the picture is opaque.
+OutputKind PaletteOutput(const uint8_t* palette, const uint8_t* indices, size_t count) {
+  bool used[256] = {};
+  for (size_t i = 0; i < count; ++i) used[indices[i]] = true;
+  bool any_zero = false, any_partial = false, any_full = false;
+  for (int k = 0; k < 256; ++k) {
+    if (!used[k]) continue;
+    const uint8_t a = palette[4 * k + 3];
+    any_zero |= a == 0;
+    any_full |= a == 255;
+    any_partial |= a != 0 && a != 255;
+  }
+  return any_partial || (any_zero && any_full) ? OutputKind::kRgba32 : OutputKind::kRgb24;
+}
+
+Bitmap Allocate(uint32_t width, uint32_t height, OutputKind output) {
+  const int w = static_cast<int>(width), h = static_cast<int>(height);
+  switch (output) {
+    case OutputKind::kGrey8:
+      return AdoptBitmap(FreeImage_Allocate(w, h, 8));
+    case OutputKind::kRgb24:
+      return AdoptBitmap(
+          FreeImage_Allocate(w, h, 24, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
+    case OutputKind::kRgba32:
+      break;
+  }
+  return AdoptBitmap(
+      FreeImage_Allocate(w, h, 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
+}
+
+template <OutputKind kOut>
+void DecodeInto(const uint8_t* file, const DdsDescription& d, const Target& target) {
+  const uint8_t* data = file + d.data_offset;
+  if (d.format.BlockCompressed()) {
+    DecodeBlocks<kOut>(data, d.format, target);
+  } else {
+    DecodeRows<kOut>(data, file + d.palette_offset, d, target);
+  }
+}
+
+}  // namespace
+
+DecodedDds DecodeDds(std::span<const uint8_t> file) {
+  ParsedHeader parsed = ParseDdsHeader(file);
+  if (parsed.error) return {nullptr, std::move(parsed.error)};
+  DdsDescription& d = parsed.description;
+  if (d.format.codec == Codec::kPalette8) {
+    d.format.output = PaletteOutput(file.data() + d.palette_offset, file.data() + d.data_offset,
+                                    static_cast<size_t>(d.row_bytes * d.row_count));
+  }
+  Bitmap image = Allocate(d.width, d.height, d.format.output);
+  if (!image) {
+    return {nullptr,
+            TooLarge("There is not enough memory to decode this " + std::to_string(d.width) + "x" +
+                     std::to_string(d.height) + " texture.")};
+  }
+  const Target target{FreeImage_GetBits(image.get()), FreeImage_GetPitch(image.get()),
+                      static_cast<int>(d.width), static_cast<int>(d.height)};
+  switch (d.format.output) {
+    case OutputKind::kGrey8:
+      DecodeInto<OutputKind::kGrey8>(file.data(), d, target);
+      break;
+    case OutputKind::kRgb24:
+      DecodeInto<OutputKind::kRgb24>(file.data(), d, target);
+      break;
+    case OutputKind::kRgba32:
+      DecodeInto<OutputKind::kRgba32>(file.data(), d, target);
+      break;
+  }
+  return {std::move(image), DdsError{}};
+}
+
+}  // namespace tavrosine::dds
