@@ -1,5 +1,6 @@
 #include "engine/convert_file.h"
 
+#include <cctype>
 #include <filesystem>
 
 #include "app/messages.h"
@@ -22,9 +23,15 @@
 namespace tavrosine {
 namespace {
 
+// "Unable to open the file: x.dds! (truncated: …)": the reason reads as a clause of the line.
 std::string FailureText(std::string_view message_key, const std::string& path,
-                        const std::string& reason) {
+                        std::string reason) {
   std::string text = FillPlaceholders(LookUpText("Msg", message_key), path);
+  while (!reason.empty() && (reason.back() == '.' || reason.back() == '\n')) reason.pop_back();
+  if (reason.size() > 1 && std::isupper(static_cast<unsigned char>(reason[0])) &&
+      std::islower(static_cast<unsigned char>(reason[1]))) {
+    reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+  }
   if (!reason.empty()) text += " (" + reason + ")";
   return text;
 }
