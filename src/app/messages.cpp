@@ -48,9 +48,13 @@ std::string FillPlaceholders(std::string_view text, std::string_view s1, std::st
 }
 
 std::string VersionText(int number) {
-  std::string text = std::to_string(number);
-  if (text.size() > 1) text.insert(1, ".");
-  if (text.size() > 3) text.insert(3, ".");
+  // A dot before the second and before the fourth character of the dotted text: 271 → 2.7.1.
+  const std::string digits = std::to_string(number);
+  std::string text;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i == 1 || i == 2) text += '.';
+    text += digits[i];
+  }
   if (!text.empty() && text.back() == '0') text = text.substr(0, 3);
   return text;
 }
