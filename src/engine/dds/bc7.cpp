@@ -120,8 +120,8 @@ void DecodeBc7Block(const uint8_t* block, Rgba8* out) {
     const int* e0 = endpoints[2 * s];
     const int* e1 = endpoints[2 * s + 1];
     const int cw = colour_weights[colour_index[i]], aw = alpha_weights[alpha_index[i]];
-    Rgba8 p{Interpolate(e0[0], e1[0], cw), Interpolate(e0[1], e1[1], cw),
-            Interpolate(e0[2], e1[2], cw), Interpolate(e0[3], e1[3], aw)};
+    Rgba8 p = Rgba(Interpolate(e0[0], e1[0], cw), Interpolate(e0[1], e1[1], cw),
+                   Interpolate(e0[2], e1[2], cw), Interpolate(e0[3], e1[3], aw));
     switch (rotation) {
       case 1:
         std::swap(p.a, p.r);
