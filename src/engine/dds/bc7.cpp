@@ -99,23 +99,17 @@ void DecodeMode6(const uint8_t* block, Rgba8* out) {
   for (int i = 1; i < 16; ++i, indices >>= 4) StorePacked(out + i, palette[indices & 15]);
 }
 
-}  // namespace
-
-void DecodeBc7Block(const uint8_t* block, Rgba8* out) {
-  if ((block[0] & 0x7F) == 0x40) return DecodeMode6(block, out);
-  if (block[0] == 0) {  // reserved mode: defined as transparent black
-    for (int i = 0; i < 16; ++i) StorePacked(out + i, 0);
-    return;
-  }
-  const int mode_number = std::countr_zero(static_cast<unsigned>(block[0]));
-  const Bc7Mode& mode = kModes[mode_number];
+// Every mode is its own instance, so that field widths and loop counts are constants.
+template <int kMode>
+void DecodeMode(const uint8_t* block, Rgba8* out) {
+  constexpr Bc7Mode mode = kModes[kMode];
   BlockBits bits(block);
-  bits.Skip(mode_number + 1);
+  bits.Skip(kMode + 1);
   const int partition = static_cast<int>(bits.Read(mode.partition_bits));
   const int rotation = static_cast<int>(bits.Read(mode.rotation_bits));
   const bool swap_indices = bits.Read(mode.index_selection_bits) != 0;
-  const int subsets = mode.subsets;
-  const int ends = subsets * 2;
+  constexpr int subsets = mode.subsets;
+  constexpr int ends = subsets * 2;
 
   uint32_t endpoints[6][4];
   for (int channel = 0; channel < 3; ++channel) {
@@ -128,7 +122,7 @@ void DecodeBc7Block(const uint8_t* block, Rgba8* out) {
   } else if (mode.shared_pbits) {
     for (int s = 0; s < subsets; ++s) pbits[2 * s] = pbits[2 * s + 1] = bits.Read(1);
   }
-  const int has_pbit = mode.endpoint_pbits | mode.shared_pbits;
+  constexpr int has_pbit = mode.endpoint_pbits | mode.shared_pbits;
   for (int e = 0; e < ends; ++e) {
     for (int c = 0; c < 3; ++c) {
       endpoints[e][c] = Widen(endpoints[e][c] << has_pbit | pbits[e], mode.colour_bits + has_pbit);
@@ -140,21 +134,21 @@ void DecodeBc7Block(const uint8_t* block, Rgba8* out) {
 
   uint32_t subset_of = 0;
   uint32_t anchors = 1;  // bit i set: pixel i stores its index with one bit fewer
-  if (subsets == 2) {
+  if constexpr (subsets == 2) {
     subset_of = kBptcPartitions2[partition];
     anchors |= 1u << kBptcAnchor2[partition];
-  } else if (subsets == 3) {
+  } else if constexpr (subsets == 3) {
     subset_of = kBptcPartitions3[partition];
     anchors |= 1u << kBptcAnchor3Second[partition] | 1u << kBptcAnchor3Third[partition];
   }
 
   // With two index sets, one drives colour and the other alpha; the selection bit swaps them.
-  const int primary_bits = mode.index_bits;
+  constexpr int primary_bits = mode.index_bits;
   const int primary_start = bits.position();
   uint64_t primary = BitsFrom(block, primary_start);
-  if (mode.index2_bits == 0) {
-    uint32_t palette[3][16];
-    const int count = 1 << primary_bits;
+  if constexpr (mode.index2_bits == 0) {
+    uint32_t palette[subsets][1 << primary_bits];
+    constexpr int count = 1 << primary_bits;
     for (int s = 0; s < subsets; ++s) {
       SubsetPalette(endpoints[2 * s], endpoints[2 * s + 1], WeightsFor(primary_bits), count,
                     palette[s]);
@@ -163,30 +157,54 @@ void DecodeBc7Block(const uint8_t* block, Rgba8* out) {
       const int n = primary_bits - static_cast<int>(anchors >> i & 1);
       const uint32_t index = static_cast<uint32_t>(primary & ((1u << n) - 1));
       primary >>= n;
-      StorePacked(out + i, palette[subset_of >> (2 * i) & 3][index]);
+      StorePacked(out + i, palette[subsets == 1 ? 0 : subset_of >> (2 * i) & 3][index]);
     }
-    return;
+  } else {
+    // Modes 4 and 5: one subset, colour and alpha indexed separately, channels rotated.
+    uint64_t secondary = BitsFrom(block, primary_start + 16 * primary_bits - 1);
+    const int colour_bits = swap_indices ? mode.index2_bits : primary_bits;
+    const int alpha_bits = swap_indices ? primary_bits : mode.index2_bits;
+    uint32_t colours[8], alphas[8];
+    SubsetPalette(endpoints[0], endpoints[1], WeightsFor(colour_bits), 1 << colour_bits, colours);
+    const uint8_t* alpha_weights = WeightsFor(alpha_bits);
+    for (int k = 0; k < (1 << alpha_bits); ++k) {
+      alphas[k] = Interpolate(endpoints[0][3], endpoints[1][3], alpha_weights[k]);
+    }
+    for (int i = 0; i < 16; ++i) {
+      const int n1 = primary_bits - (i == 0), n2 = mode.index2_bits - (i == 0);
+      uint32_t first = static_cast<uint32_t>(primary & ((1u << n1) - 1));
+      uint32_t second = static_cast<uint32_t>(secondary & ((1u << n2) - 1));
+      primary >>= n1;
+      secondary >>= n2;
+      if (swap_indices) std::swap(first, second);
+      const uint32_t pixel = (colours[first] & 0x00FFFFFFu) | alphas[second] << 24;
+      StorePacked(out + i, Rotate(pixel, rotation));
+    }
   }
+}
 
-  // Modes 4 and 5: one subset, colour and alpha indexed separately, channels rotated.
-  uint64_t secondary = BitsFrom(block, primary_start + 16 * primary_bits - 1);
-  const int colour_bits = swap_indices ? mode.index2_bits : primary_bits;
-  const int alpha_bits = swap_indices ? primary_bits : mode.index2_bits;
-  uint32_t colours[8], alphas[8];
-  SubsetPalette(endpoints[0], endpoints[1], WeightsFor(colour_bits), 1 << colour_bits, colours);
-  const uint8_t* alpha_weights = WeightsFor(alpha_bits);
-  for (int k = 0; k < (1 << alpha_bits); ++k) {
-    alphas[k] = Interpolate(endpoints[0][3], endpoints[1][3], alpha_weights[k]);
-  }
-  for (int i = 0; i < 16; ++i) {
-    const int n1 = primary_bits - (i == 0), n2 = mode.index2_bits - (i == 0);
-    uint32_t first = static_cast<uint32_t>(primary & ((1u << n1) - 1));
-    uint32_t second = static_cast<uint32_t>(secondary & ((1u << n2) - 1));
-    primary >>= n1;
-    secondary >>= n2;
-    if (swap_indices) std::swap(first, second);
-    const uint32_t pixel = (colours[first] & 0x00FFFFFFu) | alphas[second] << 24;
-    StorePacked(out + i, Rotate(pixel, rotation));
+}  // namespace
+
+void DecodeBc7Block(const uint8_t* block, Rgba8* out) {
+  switch (std::countr_zero(static_cast<unsigned>(block[0]))) {
+    case 0:
+      return DecodeMode<0>(block, out);
+    case 1:
+      return DecodeMode<1>(block, out);
+    case 2:
+      return DecodeMode<2>(block, out);
+    case 3:
+      return DecodeMode<3>(block, out);
+    case 4:
+      return DecodeMode<4>(block, out);
+    case 5:
+      return DecodeMode<5>(block, out);
+    case 6:
+      return DecodeMode6(block, out);
+    case 7:
+      return DecodeMode<7>(block, out);
+    default:  // no mode bit: reserved, defined as transparent black
+      for (int i = 0; i < 16; ++i) StorePacked(out + i, 0);
   }
 }
 
