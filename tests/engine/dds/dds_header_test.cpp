@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                   return DdsFile(With(Dxt1Header(),
                                       [](auto& h) {
                                         h.pf_flags = 0x8;
-                                        h.fourcc = 0;
+                                        h.fourcc = 0x40;  // as in a real file
                                       }),
                                  {});
                 },
