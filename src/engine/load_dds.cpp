@@ -18,24 +18,27 @@ struct FileCloser {
   void operator()(std::FILE* file) const noexcept { std::fclose(file); }
 };
 
-// Reads the whole file into one buffer; returns "" or why it could not.
-std::string ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+dds::DdsError IoError(std::string message) { return {dds::DdsErrorKind::kIo, std::move(message)}; }
+
+// Reads the whole file into one buffer.
+dds::DdsError ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return std::string("The file cannot be opened: ") + std::strerror(errno) + ".";
+  if (!file)
+    return IoError(std::string("The file cannot be opened: ") + std::strerror(errno) + ".");
   // fopen also opens folders and devices, whose "size" means nothing.
   struct stat info {};
   if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
-    return "The file cannot be read: it is not a regular file.";
+    return IoError("The file cannot be read: it is not a regular file.");
   }
   try {
     bytes.resize(static_cast<size_t>(info.st_size));
   } catch (const std::bad_alloc&) {
-    return "The file is too large to read into memory.";
+    return IoError("The file is too large to read into memory.");
   }
   if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
-    return "The file cannot be read completely.";
+    return IoError("The file cannot be read completely.");
   }
-  return "";
+  return {};
 }
 
 }  // namespace
@@ -43,8 +46,10 @@ std::string ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) 
 LoadedImage LoadDds(const std::string& path) {
   LoadedImage result;
   std::vector<uint8_t> bytes;
-  result.error = ReadWholeFile(path, bytes);
-  if (!result.error.empty()) return result;
+  if (dds::DdsError error = ReadWholeFile(path, bytes)) {
+    result.error = std::move(error.message);
+    return result;
+  }
   dds::DecodedDds decoded = dds::DecodeDds(bytes);
   result.image = std::move(decoded.image);
   result.error = std::move(decoded.error.message);

@@ -33,11 +33,11 @@ void DecodeSignedChannel(const uint8_t* block, uint8_t values[16]) {
 }
 
 void StoreGrey(const uint8_t values[16], Rgba8* out) {
-  for (int i = 0; i < 16; ++i) out[i] = {values[i], values[i], values[i], 255};
+  for (int i = 0; i < 16; ++i) StorePacked(out + i, values[i] * 0x010101u | 0xFF000000u);
 }
 
 void StoreRedGreen(const uint8_t red[16], const uint8_t green[16], Rgba8* out) {
-  for (int i = 0; i < 16; ++i) out[i] = {red[i], green[i], 0, 255};
+  for (int i = 0; i < 16; ++i) StorePacked(out + i, PackRgba(red[i], green[i], 0, 255));
 }
 
 }  // namespace

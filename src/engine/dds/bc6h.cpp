@@ -229,7 +229,7 @@ void DecodeBc6h(const uint8_t* block, Rgba8* out, bool is_signed) {
     if (kModes[k].number == mode_bits) mode_index = static_cast<int>(k);
   }
   if (mode_index < 0) {  // reserved modes decode to black
-    for (int i = 0; i < 16; ++i) out[i] = {0, 0, 0, 255};
+    for (int i = 0; i < 16; ++i) out[i] = Rgba(0, 0, 0, 255);
     return;
   }
   const Bc6hMode& mode = kModes[static_cast<size_t>(mode_index)];
@@ -283,7 +283,7 @@ void DecodeBc6h(const uint8_t* block, Rgba8* out, bool is_signed) {
     for (int c = 0; c < 3; ++c) {
       rgb[c] = FinishToByte(((64 - w) * e0[c] + w * e1[c] + 32) >> 6, is_signed);
     }
-    out[i] = {rgb[0], rgb[1], rgb[2], 255};
+    out[i] = Rgba(rgb[0], rgb[1], rgb[2], 255);
   }
 }
 

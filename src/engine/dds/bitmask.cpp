@@ -53,15 +53,15 @@ void MaskRowDecoder::Decode(const uint8_t* row, int width, Rgba8* out) const {
   for (int x = 0; x < width; ++x, row += bytes_per_pixel_) {
     uint32_t pixel = 0;
     for (int k = 0; k < bytes_per_pixel_; ++k) pixel |= static_cast<uint32_t>(row[k]) << (8 * k);
-    out[x] = {Convert(channels_[0], pixel, 0), Convert(channels_[1], pixel, 0),
-              Convert(channels_[2], pixel, 0), Convert(channels_[3], pixel, 255)};
+    out[x] = Rgba(Convert(channels_[0], pixel, 0), Convert(channels_[1], pixel, 0),
+                  Convert(channels_[2], pixel, 0), Convert(channels_[3], pixel, 255));
   }
 }
 
 void DecodePaletteRow(const uint8_t* palette, const uint8_t* row, int width, Rgba8* out) {
   for (int x = 0; x < width; ++x) {
     const uint8_t* entry = palette + 4 * row[x];
-    out[x] = {entry[0], entry[1], entry[2], entry[3]};
+    out[x] = Rgba(entry[0], entry[1], entry[2], entry[3]);
   }
 }
 

@@ -45,6 +45,7 @@ const uint8_t kBptcAnchor3Third[64] = {
     3,  6, 6, 8,  15, 3,  15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 3,  15, 15, 8,
 };
 
-BlockBits::BlockBits(const uint8_t* block) : low_(Le64(block)), high_(Le64(block + 8)) {}
+BlockBits::BlockBits(const uint8_t* block)
+    : bits_(static_cast<Bits128>(Le64(block + 8)) << 64 | Le64(block)) {}
 
 }  // namespace tavrosine::dds

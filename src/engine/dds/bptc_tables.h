@@ -27,24 +27,23 @@ inline constexpr uint8_t kBptcWeights4[16] = {0,  4,  9,  13, 17, 21, 26, 30,
 class BlockBits {
  public:
   explicit BlockBits(const uint8_t* block);
-  // The next `count` (0 to 32) bits, first bit in the lowest position.
+  // The next `count` (0 to 32) bits, first bit in the lowest position; zeros past the end.
   uint32_t Read(int count) {
-    uint32_t value = 0;
-    if (count > 0 && position_ + count <= 128) {
-      const int p = position_;
-      uint64_t bits = p < 64 ? low_ >> p : high_ >> (p - 64);
-      if (p < 64 && p + count > 64) bits |= high_ << (64 - p);
-      value = static_cast<uint32_t>(bits & ((uint64_t{1} << count) - 1));
-      position_ += count;
-    }
+    const uint32_t value =
+        static_cast<uint32_t>(bits_) & static_cast<uint32_t>((uint64_t{1} << count) - 1);
+    bits_ >>= count;
+    position_ += count;
     return value;
   }
-  void Skip(int count) { position_ += count; }
+  void Skip(int count) {
+    bits_ >>= count;
+    position_ += count;
+  }
   int position() const { return position_; }
 
  private:
-  uint64_t low_;
-  uint64_t high_;
+  __extension__ using Bits128 = unsigned __int128;  // GCC and Clang; keeps reads branch-free
+  Bits128 bits_;
   int position_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "engine/dds/dds_decoder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "engine/dds/block_decoders.h"
@@ -25,70 +26,43 @@ constexpr int kBytesPerPixel = kOut == OutputKind::kGrey8   ? 1
                                : kOut == OutputKind::kRgb24 ? 3
                                                             : 4;
 
-template <OutputKind kOut>
-inline void Store(const Rgba8& p, uint8_t* out) {
-  if constexpr (kOut == OutputKind::kGrey8) {
-    out[0] = p.r;
-  } else {
-    out[FI_RGBA_RED] = p.r;
-    out[FI_RGBA_GREEN] = p.g;
-    out[FI_RGBA_BLUE] = p.b;
-    if constexpr (kOut == OutputKind::kRgba32) out[FI_RGBA_ALPHA] = p.a;
-  }
-}
+static_assert(FI_RGBA_BLUE == 0 && FI_RGBA_GREEN == 1 && FI_RGBA_RED == 2 && FI_RGBA_ALPHA == 3,
+              "Rgba8 mirrors the byte order of FreeImage bitmaps on little-endian machines");
 
-BlockDecoder BlockDecoderFor(Codec codec) {
-  switch (codec) {
-    case Codec::kBc1:
-      return DecodeBc1Block;
-    case Codec::kBc2:
-      return DecodeBc2Block;
-    case Codec::kBc3:
-      return DecodeBc3Block;
-    case Codec::kBc4:
-      return DecodeBc4Block;
-    case Codec::kBc4Snorm:
-      return DecodeBc4SnormBlock;
-    case Codec::kBc5:
-      return DecodeBc5Block;
-    case Codec::kBc5Snorm:
-      return DecodeBc5SnormBlock;
-    case Codec::kBc6hUnsigned:
-      return DecodeBc6hUnsignedBlock;
-    case Codec::kBc6hSigned:
-      return DecodeBc6hSignedBlock;
-    default:
-      return DecodeBc7Block;
+template <OutputKind kOut>
+inline void StoreRow(const Rgba8* pixels, int count, uint8_t* out) {
+  if constexpr (kOut == OutputKind::kRgba32) {
+    std::memcpy(out, pixels, static_cast<size_t>(count) * sizeof(Rgba8));
+  } else if constexpr (kOut == OutputKind::kRgb24) {
+    for (int i = 0; i < count; ++i) std::memcpy(out + 3 * i, &pixels[i], 3);
+  } else {
+    for (int i = 0; i < count; ++i) out[i] = pixels[i].r;
   }
 }
 
 // One block in, sixteen pixels out, stored straight into the bitmap; only blocks on the
 // right and bottom edges are clipped.
-template <OutputKind kOut>
+template <OutputKind kOut, BlockDecoder kDecode>
 void DecodeBlocks(const uint8_t* data, const PixelFormat& format, const Target& target) {
   constexpr int kBpp = kBytesPerPixel<kOut>;
-  const BlockDecoder decode = BlockDecoderFor(format.codec);
   const int block_bytes = format.BlockBytes();
   const int blocks_wide = (target.width + 3) / 4;
+  const bool fixup = format.fixup != Fixup::kNone;
   Rgba8 pixels[16];
   for (int top = 0; top < target.height; top += 4) {
     const int rows = std::min(4, target.height - top);
     uint8_t* out_rows[4] = {};
     for (int r = 0; r < rows; ++r) out_rows[r] = target.Row(top + r);
     for (int bx = 0; bx < blocks_wide; ++bx, data += block_bytes) {
-      decode(data, pixels);
-      if (format.fixup != Fixup::kNone) ApplyFixup(format.fixup, pixels, 16);
+      kDecode(data, pixels);
+      if (fixup) ApplyFixup(format.fixup, pixels, 16);
       const int left = bx * 4;
       const int columns = std::min(4, target.width - left);
       if (rows == 4 && columns == 4) {
-        for (int r = 0; r < 4; ++r) {
-          uint8_t* out = out_rows[r] + left * kBpp;
-          for (int c = 0; c < 4; ++c) Store<kOut>(pixels[r * 4 + c], out + c * kBpp);
-        }
+        for (int r = 0; r < 4; ++r) StoreRow<kOut>(pixels + r * 4, 4, out_rows[r] + left * kBpp);
       } else {
         for (int r = 0; r < rows; ++r) {
-          uint8_t* out = out_rows[r] + left * kBpp;
-          for (int c = 0; c < columns; ++c) Store<kOut>(pixels[r * 4 + c], out + c * kBpp);
+          StoreRow<kOut>(pixels + r * 4, columns, out_rows[r] + left * kBpp);
         }
       }
     }
@@ -96,9 +70,34 @@ void DecodeBlocks(const uint8_t* data, const PixelFormat& format, const Target& 
 }
 
 template <OutputKind kOut>
+void DecodeAllBlocks(const uint8_t* data, const PixelFormat& format, const Target& target) {
+  switch (format.codec) {
+    case Codec::kBc1:
+      return DecodeBlocks<kOut, DecodeBc1Block>(data, format, target);
+    case Codec::kBc2:
+      return DecodeBlocks<kOut, DecodeBc2Block>(data, format, target);
+    case Codec::kBc3:
+      return DecodeBlocks<kOut, DecodeBc3Block>(data, format, target);
+    case Codec::kBc4:
+      return DecodeBlocks<kOut, DecodeBc4Block>(data, format, target);
+    case Codec::kBc4Snorm:
+      return DecodeBlocks<kOut, DecodeBc4SnormBlock>(data, format, target);
+    case Codec::kBc5:
+      return DecodeBlocks<kOut, DecodeBc5Block>(data, format, target);
+    case Codec::kBc5Snorm:
+      return DecodeBlocks<kOut, DecodeBc5SnormBlock>(data, format, target);
+    case Codec::kBc6hUnsigned:
+      return DecodeBlocks<kOut, DecodeBc6hUnsignedBlock>(data, format, target);
+    case Codec::kBc6hSigned:
+      return DecodeBlocks<kOut, DecodeBc6hSignedBlock>(data, format, target);
+    default:
+      return DecodeBlocks<kOut, DecodeBc7Block>(data, format, target);
+  }
+}
+
+template <OutputKind kOut>
 void DecodeRows(const uint8_t* data, const uint8_t* palette, const DdsDescription& d,
                 const Target& target) {
-  constexpr int kBpp = kBytesPerPixel<kOut>;
   const PixelFormat& format = d.format;
   const MaskRowDecoder masks(format.codec == Codec::kMasks ? format : PixelFormat{});
   std::vector<Rgba8> pixels(static_cast<size_t>(target.width));
@@ -121,9 +120,7 @@ void DecodeRows(const uint8_t* data, const uint8_t* palette, const DdsDescriptio
         break;
     }
     ApplyFixup(format.fixup, pixels.data(), target.width);
-    uint8_t* out = target.Row(y);
-    for (int x = 0; x < target.width; ++x)
-      Store<kOut>(pixels[static_cast<size_t>(x)], out + x * kBpp);
+    StoreRow<kOut>(pixels.data(), target.width, target.Row(y));
   }
 }
 
@@ -162,7 +159,7 @@ template <OutputKind kOut>
 void DecodeInto(const uint8_t* file, const DdsDescription& d, const Target& target) {
   const uint8_t* data = file + d.data_offset;
   if (d.format.BlockCompressed()) {
-    DecodeBlocks<kOut>(data, d.format, target);
+    DecodeAllBlocks<kOut>(data, d.format, target);
   } else {
     DecodeRows<kOut>(data, file + d.palette_offset, d, target);
   }

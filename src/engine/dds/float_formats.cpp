@@ -45,15 +45,15 @@ void DecodeComponentRow(const PixelFormat& format, const uint8_t* row, int width
     uint8_t v[4] = {0, 0, 0, 255};
     for (int c = 0; c < count; ++c) v[c] = ComponentToByte(format.component, row + c * size);
     if (count == 1) v[1] = v[2] = v[0];
-    out[x] = {v[0], v[1], v[2], v[3]};
+    out[x] = Rgba(v[0], v[1], v[2], v[3]);
   }
 }
 
 void DecodeR11G11B10FloatRow(const uint8_t* row, int width, Rgba8* out) {
   for (int x = 0; x < width; ++x, row += 4) {
     const uint32_t p = Le32(row);
-    out[x] = {SmallFloatToByte(p & 0x7FF, 6), SmallFloatToByte(p >> 11 & 0x7FF, 6),
-              SmallFloatToByte(p >> 22, 5), 255};
+    out[x] = Rgba(SmallFloatToByte(p & 0x7FF, 6), SmallFloatToByte(p >> 11 & 0x7FF, 6),
+                  SmallFloatToByte(p >> 22, 5), 255);
   }
 }
 
@@ -64,7 +64,7 @@ void DecodeR9G9B9E5Row(const uint8_t* row, int width, Rgba8* out) {
     auto channel = [&](int shift) {
       return UnitToByte(std::ldexp(static_cast<float>(p >> shift & 0x1FF), exponent));
     };
-    out[x] = {channel(0), channel(9), channel(18), 255};
+    out[x] = Rgba(channel(0), channel(9), channel(18), 255);
   }
 }
 

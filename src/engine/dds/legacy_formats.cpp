@@ -265,6 +265,11 @@ FormatLookup LookUpLegacyFormat(const LegacyPixelFormat& pf) {
   constexpr uint32_t kKindFlags = kPfRgb | kPfLuminance | kPfBumpDuDv | kPfAlpha;
   const bool has_masks = (pf.masks[0] | pf.masks[1] | pf.masks[2] | pf.masks[3]) != 0;
   const bool other_kind = (pf.flags & (kKindFlags | kPfPaletteIndexed8)) != 0;
+  if ((pf.flags & kPfPaletteIndexed4) && !(pf.flags & (kPfFourCc | kKindFlags))) {
+    FormatLookup result;
+    result.error = Unsupported("4-bit palette textures are not supported.");
+    return result;
+  }
   // Real tools write a FourCC without its flag, and the flag without a FourCC.
   if (pf.fourcc != 0 && ((pf.flags & kPfFourCc) || !other_kind)) return FromFourCc(pf);
   if ((pf.flags & kPfFourCc) && !other_kind && !has_masks) return FromFourCc(pf);
@@ -277,9 +282,7 @@ FormatLookup LookUpLegacyFormat(const LegacyPixelFormat& pf) {
   }
   if ((pf.flags & kKindFlags) || has_masks) return FromBitMasks(pf);
   FormatLookup result;
-  if (pf.flags & kPfPaletteIndexed4) {
-    result.error = Unsupported("4-bit palette textures are not supported.");
-  } else if (pf.flags & kPfYuv) {
+  if (pf.flags & kPfYuv) {
     result.error = Unsupported("YUV pixel formats are not supported.");
   } else {
     result.error = InvalidData("The pixel format (flags " + Hex(pf.flags) +

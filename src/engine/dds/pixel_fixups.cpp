@@ -53,7 +53,7 @@ void ApplyFixup(Fixup fixup, Rgba8* pixels, int count) {
         Rgba8& p = pixels[i];
         if (p.a == 0 || p.a == 255) continue;
         auto divide = [a = p.a](uint8_t c) { return ClampByte((c * 255 + a / 2) / a); };
-        p = {divide(p.r), divide(p.g), divide(p.b), p.a};
+        p = Rgba(divide(p.r), divide(p.g), divide(p.b), p.a);
       }
       return;
     case Fixup::kAlphaIsRed:
@@ -63,7 +63,7 @@ void ApplyFixup(Fixup fixup, Rgba8* pixels, int count) {
       const NormalZTable& z = NormalZ();
       for (int i = 0; i < count; ++i) {
         Rgba8& p = pixels[i];
-        p = {p.a, p.g, z(p.a, p.g), 255};
+        p = Rgba(p.a, p.g, z(p.a, p.g), 255);
       }
       return;
     }
@@ -71,7 +71,7 @@ void ApplyFixup(Fixup fixup, Rgba8* pixels, int count) {
       for (int i = 0; i < count; ++i) {
         Rgba8& p = pixels[i];
         const int co = p.r - 128, cg = p.g - 128, y = p.a;
-        p = {ClampByte(y + co - cg), ClampByte(y + cg), ClampByte(y - co - cg), 255};
+        p = Rgba(ClampByte(y + co - cg), ClampByte(y + cg), ClampByte(y - co - cg), 255);
       }
       return;
   }

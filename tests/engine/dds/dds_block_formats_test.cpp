@@ -117,7 +117,7 @@ TEST(BlockFormats, NaturalPicturesSurviveLossyEncoding) {
 // Blocks built bit by bit, for encodings the writer never produces.
 class BlockBuilder {
  public:
-  BlockBuilder& Put(uint32_t value, int bits) {
+  BlockBuilder& Put(uint64_t value, int bits) {
     for (int i = 0; i < bits; ++i, ++position_) {
       if (value >> i & 1) bytes_[position_ / 8] |= static_cast<uint8_t>(1 << (position_ % 8));
     }

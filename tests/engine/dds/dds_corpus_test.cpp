@@ -146,7 +146,13 @@ TEST(DdsCorpus, EveryFileDecodesOrGivesOneClearError) {
 
 TEST(DdsCorpus, Dxt5ColourBlocksAlwaysUseFourColours) {
   SKIP_WITHOUT_CORPUS();
-  const Decoded d = Decode(kCorpus / "pillow" / "dxt5-colorblock-alpha-issue-4142.dds");
+  // A DXT5 file whose first colour block has colour0 <= colour1.
+  fs::path file;
+  for (const auto& entry : fs::directory_iterator(kCorpus / "pillow")) {
+    if (entry.path().filename().string().starts_with("dxt5-colorblock")) file = entry.path();
+  }
+  ASSERT_FALSE(file.empty());
+  const Decoded d = Decode(file);
   ASSERT_TRUE(d.result.image) << d.result.error.message;
   for (int x : {0, 1}) {
     const uint8_t* p = d.rgba.Pixel(x, 0);

@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                   return DdsFile(With(Dxt1Header(),
                                       [](auto& h) {
                                         h.pf_flags = 0x8;
-                                        h.fourcc = 0;
+                                        h.fourcc = 0x40;  // as in a real file
                                       }),
                                  {});
                 },
@@ -238,6 +238,36 @@ TEST(DdsHeader, DescribesWhatItFound) {
   EXPECT_EQ(d.mip_count, 3u);
   EXPECT_EQ(d.data_offset, 148u);
   EXPECT_EQ(d.bytes_needed, 32u);
+}
+
+// Every DXGI code either decodes, in a depth that matches its kind, or is refused with a
+// message that names it: no code falls through the table unnoticed.
+TEST(DdsHeader, EveryDxgiCodeDecodesOrIsNamed) {
+  int decoded_formats = 0;
+  for (uint32_t code = 1; code <= 200; ++code) {
+    SCOPED_TRACE(code);
+    // Enough data for a 4x4 surface of any format (16 bytes per pixel at most).
+    const std::string bytes = DdsFile(testing::Dx10Header(4, 4, code), std::vector<uint8_t>(256));
+    const dds::ParsedHeader parsed = dds::ParseDdsHeader(testing::AsBytes(bytes));
+    const dds::DecodedDds decoded = testing::DecodeDdsString(bytes);
+    if (decoded.image) {
+      ++decoded_formats;
+      EXPECT_FALSE(parsed.description.format_name.empty());
+      const unsigned expected_bpp = parsed.description.format.output == dds::OutputKind::kGrey8 ? 8
+                                    : parsed.description.format.output == dds::OutputKind::kRgb24
+                                        ? 24
+                                        : 32;
+      EXPECT_EQ(Bpp(decoded.image), expected_bpp);
+    } else {
+      const std::string& message = decoded.error.message;
+      const bool named = !parsed.description.format_name.empty() &&
+                         message.find(parsed.description.format_name) != std::string::npos;
+      EXPECT_TRUE(named || message.find(std::to_string(code)) != std::string::npos) << message;
+      EXPECT_EQ(decoded.error.kind, DdsErrorKind::kUnsupportedFormat) << message;
+    }
+  }
+  // BC1-BC7 (22 codes), 8-bit colour, 16-bit and float layouts, packed and small formats.
+  EXPECT_EQ(decoded_formats, 66);
 }
 
 }  // namespace
