@@ -67,9 +67,11 @@ void PrepareFile(const BatchSetup& batch, PreparedFile& prepared) {
   const JobState& job = batch.job;
   FileContext& file = prepared.file;
 
-  LoadedImage loaded = LoadDds(file.input_file);
+  // A JPEG cannot hold alpha and every step keeps colour apart from alpha, so textures
+  // with alpha may load straight as 24-bit colour: the same pixels, one conversion fewer.
+  LoadedImage loaded = LoadDds(file.input_file, /*colour_only=*/job.output_extension == "jpg");
   Bitmap image = ApplyDdsChannelOrder(std::move(loaded.image), settings);
-  file.loaded_depth = static_cast<int>(Bpp(image));
+  file.loaded_depth = image ? loaded.loaded_depth : 0;
   if (Width(image) == 0 || Height(image) == 0) {
     const std::string reason = loaded.error.empty() ? "the image is empty" : loaded.error;
     prepared.failure = FailureText("Unable to open file", file.input_file, reason);

@@ -43,16 +43,18 @@ dds::DdsError ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes
 
 }  // namespace
 
-LoadedImage LoadDds(const std::string& path) {
+LoadedImage LoadDds(const std::string& path, bool colour_only) {
   LoadedImage result;
   std::vector<uint8_t> bytes;
   if (dds::DdsError error = ReadWholeFile(path, bytes)) {
     result.error = std::move(error.message);
     return result;
   }
-  dds::DecodedDds decoded = dds::DecodeDds(bytes);
+  dds::DecodedDds decoded = dds::DecodeDds(bytes, {.colour_only = colour_only});
   result.image = std::move(decoded.image);
   result.error = std::move(decoded.error.message);
+  result.loaded_depth = static_cast<int>(Bpp(result.image));
+  if (decoded.dropped_alpha) result.loaded_depth = 32;
   return result;
 }
 

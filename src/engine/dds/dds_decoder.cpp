@@ -167,7 +167,7 @@ void DecodeInto(const uint8_t* file, const DdsDescription& d, const Target& targ
 
 }  // namespace
 
-DecodedDds DecodeDds(std::span<const uint8_t> file) {
+DecodedDds DecodeDds(std::span<const uint8_t> file, DecodeOptions options) {
   ParsedHeader parsed = ParseDdsHeader(file);
   if (parsed.error) return {nullptr, std::move(parsed.error)};
   DdsDescription& d = parsed.description;
@@ -175,6 +175,8 @@ DecodedDds DecodeDds(std::span<const uint8_t> file) {
     d.format.output = PaletteOutput(file.data() + d.palette_offset, file.data() + d.data_offset,
                                     static_cast<size_t>(d.row_bytes * d.row_count));
   }
+  const bool drop_alpha = options.colour_only && d.format.output == OutputKind::kRgba32;
+  if (drop_alpha) d.format.output = OutputKind::kRgb24;
   Bitmap image = Allocate(d.width, d.height, d.format.output);
   if (!image) {
     return {nullptr,
@@ -194,7 +196,7 @@ DecodedDds DecodeDds(std::span<const uint8_t> file) {
       DecodeInto<OutputKind::kRgba32>(file.data(), d, target);
       break;
   }
-  return {std::move(image), DdsError{}};
+  return {std::move(image), DdsError{}, drop_alpha};
 }
 
 }  // namespace tavrosine::dds
