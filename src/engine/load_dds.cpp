@@ -20,8 +20,14 @@ struct FileCloser {
 
 dds::DdsError IoError(std::string message) { return {dds::DdsErrorKind::kIo, std::move(message)}; }
 
+// The bytes of a file, read into a buffer that is not cleared first.
+struct FileBytes {
+  std::unique_ptr<uint8_t[]> data;
+  size_t size = 0;
+};
+
 // Reads the whole file into one buffer.
-dds::DdsError ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+dds::DdsError ReadWholeFile(const std::string& path, FileBytes& bytes) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file)
     return IoError(std::string("The file cannot be opened: ") + std::strerror(errno) + ".");
@@ -31,11 +37,12 @@ dds::DdsError ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes
     return IoError("The file cannot be read: it is not a regular file.");
   }
   try {
-    bytes.resize(static_cast<size_t>(info.st_size));
+    bytes.size = static_cast<size_t>(info.st_size);
+    bytes.data = std::make_unique_for_overwrite<uint8_t[]>(bytes.size);
   } catch (const std::bad_alloc&) {
     return IoError("The file is too large to read into memory.");
   }
-  if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+  if (std::fread(bytes.data.get(), 1, bytes.size, file.get()) != bytes.size) {
     return IoError("The file cannot be read completely.");
   }
   return {};
@@ -45,12 +52,13 @@ dds::DdsError ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes
 
 LoadedImage LoadDds(const std::string& path, bool colour_only) {
   LoadedImage result;
-  std::vector<uint8_t> bytes;
+  FileBytes bytes;
   if (dds::DdsError error = ReadWholeFile(path, bytes)) {
     result.error = std::move(error.message);
     return result;
   }
-  dds::DecodedDds decoded = dds::DecodeDds(bytes, {.colour_only = colour_only});
+  dds::DecodedDds decoded =
+      dds::DecodeDds({bytes.data.get(), bytes.size}, {.colour_only = colour_only});
   result.image = std::move(decoded.image);
   result.error = std::move(decoded.error.message);
   result.loaded_depth = static_cast<int>(Bpp(result.image));

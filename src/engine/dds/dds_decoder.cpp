@@ -34,7 +34,10 @@ inline void StoreRow(const Rgba8* pixels, int count, uint8_t* out) {
   if constexpr (kOut == OutputKind::kRgba32) {
     std::memcpy(out, pixels, static_cast<size_t>(count) * sizeof(Rgba8));
   } else if constexpr (kOut == OutputKind::kRgb24) {
-    for (int i = 0; i < count; ++i) std::memcpy(out + 3 * i, &pixels[i], 3);
+    // Four-byte stores, each overwriting the spare byte of the one before; the last pixel
+    // stores three so nothing past the row is touched.
+    for (int i = 0; i + 1 < count; ++i) std::memcpy(out + 3 * i, &pixels[i], 4);
+    if (count > 0) std::memcpy(out + 3 * (count - 1), &pixels[count - 1], 3);
   } else {
     for (int i = 0; i < count; ++i) out[i] = pixels[i].r;
   }
