@@ -20,9 +20,6 @@ constexpr OutputKind kGrey = OutputKind::kGrey8;
 constexpr OutputKind kRgb = OutputKind::kRgb24;
 constexpr OutputKind kRgba = OutputKind::kRgba32;
 
-constexpr PixelFormat Block(Codec codec, OutputKind output, Fixup fixup = Fixup::kNone) {
-  return {.codec = codec, .output = output, .fixup = fixup};
-}
 constexpr PixelFormat Masks(uint8_t bits, uint32_t r, uint32_t g, uint32_t b, uint32_t a,
                             OutputKind output, Fixup fixup = Fixup::kNone, bool is_signed = false) {
   return {.codec = Codec::kMasks,
@@ -31,16 +28,6 @@ constexpr PixelFormat Masks(uint8_t bits, uint32_t r, uint32_t g, uint32_t b, ui
           .bits_per_pixel = bits,
           .is_signed = is_signed,
           .masks = {r, g, b, a}};
-}
-constexpr PixelFormat Components(ComponentType type, uint8_t count, OutputKind output,
-                                 Fixup fixup = Fixup::kNone) {
-  const int size = type == ComponentType::kFloat32 ? 32 : 16;
-  return {.codec = Codec::kComponents,
-          .output = output,
-          .fixup = fixup,
-          .bits_per_pixel = static_cast<uint8_t>(size * count),
-          .component = type,
-          .components = count};
 }
 constexpr PixelFormat Packed(Codec codec) {
   return {.codec = codec, .output = kRgb, .bits_per_pixel = 32};

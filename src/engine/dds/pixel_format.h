@@ -56,4 +56,19 @@ struct PixelFormat {
   }
 };
 
+// Builders for the rows of the format tables.
+constexpr PixelFormat Block(Codec codec, OutputKind output, Fixup fixup = Fixup::kNone) {
+  return {.codec = codec, .output = output, .fixup = fixup};
+}
+constexpr PixelFormat Components(ComponentType type, uint8_t count, OutputKind output,
+                                 Fixup fixup = Fixup::kNone) {
+  const int size = type == ComponentType::kFloat32 ? 32 : 16;
+  return {.codec = Codec::kComponents,
+          .output = output,
+          .fixup = fixup,
+          .bits_per_pixel = static_cast<uint8_t>(size * count),
+          .component = type,
+          .components = count};
+}
+
 }  // namespace tavrosine::dds
