@@ -14,6 +14,7 @@ run_suite() {
 
 run_suite build
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp" \
   run_suite build-asan -DTAVROSINE_SANITIZE=address,undefined -DTAVROSINE_BENCH=OFF
 
 # The parallel worker under ThreadSanitizer.
