@@ -33,10 +33,10 @@ const std::vector<SettingRow>& Rows() {
       {"General", "Update Date", &S::update_date, K::kDate},
       {"General", "Save Window Position", &S::save_window_position, K::kFlag},
       {"Window", "IsMaximized", &S::is_maximized, K::kFlag},
-      {"Window", "X", &S::window_x, K::kInt},
-      {"Window", "Y", &S::window_y, K::kInt},
       {"Window", "Width", &S::window_width, K::kInt},
       {"Window", "Height", &S::window_height, K::kInt},
+      {"Window", "X", &S::window_x, K::kInt},
+      {"Window", "Y", &S::window_y, K::kInt},
       {"Interface", "UI Theme", &S::ui_theme, K::kText},
       {"Interface", "UI Size", &S::ui_size, K::kInt},
 
