@@ -28,9 +28,12 @@ std::set<std::string> ResolvedInputs(const InputList& inputs) {
   return resolved;
 }
 
+// One file per core unless told otherwise; never more threads than files, nor than a
+// machine can sensibly run (each holds a whole image).
 int ThreadCount(const ConversionSettings& settings, size_t files) {
+  constexpr int kMostThreads = 256;
   const int wanted = settings.threads > 0
-                         ? settings.threads
+                         ? std::min(settings.threads, kMostThreads)
                          : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   return static_cast<int>(std::clamp<size_t>(files, 1, static_cast<size_t>(wanted)));
 }
