@@ -29,6 +29,17 @@ uint8_t WidenSigned(uint32_t value, int bits) {
 
 MaskRowDecoder::MaskRowDecoder(const PixelFormat& format)
     : bytes_per_pixel_(format.bits_per_pixel / 8), is_signed_(format.is_signed) {
+  whole_bytes_ = !is_signed_ && bytes_per_pixel_ >= 3;
+  for (int c = 0; c < 4; ++c) {
+    const uint32_t mask = format.masks[c];
+    if (mask == 0) continue;
+    const int shift = std::countr_zero(mask);
+    if (mask >> shift != 0xFF || shift % 8 != 0 || shift / 8 >= bytes_per_pixel_) {
+      whole_bytes_ = false;
+    } else {
+      byte_of_[c] = shift / 8;
+    }
+  }
   for (int c = 0; c < 4; ++c) {
     Channel& channel = channels_[c];
     channel.mask = format.masks[c];
@@ -50,6 +61,14 @@ uint8_t MaskRowDecoder::Convert(const Channel& channel, uint32_t pixel, uint8_t 
 }
 
 void MaskRowDecoder::Decode(const uint8_t* row, int width, Rgba8* out) const {
+  if (whole_bytes_) {
+    const int r = byte_of_[0], g = byte_of_[1], b = byte_of_[2], a = byte_of_[3];
+    for (int x = 0; x < width; ++x, row += bytes_per_pixel_) {
+      out[x] = Rgba(r >= 0 ? row[r] : 0, g >= 0 ? row[g] : 0, b >= 0 ? row[b] : 0,
+                    a >= 0 ? row[a] : 255);
+    }
+    return;
+  }
   for (int x = 0; x < width; ++x, row += bytes_per_pixel_) {
     uint32_t pixel = 0;
     for (int k = 0; k < bytes_per_pixel_; ++k) pixel |= static_cast<uint32_t>(row[k]) << (8 * k);

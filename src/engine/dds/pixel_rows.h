@@ -31,6 +31,10 @@ class MaskRowDecoder {
   int bytes_per_pixel_;
   bool is_signed_;
   Channel channels_[4];
+  // Layouts whose channels are whole bytes (B8G8R8A8, R8G8B8, …) copy bytes instead of
+  // masking: the byte of red, green, blue, alpha in a pixel, -1 when absent.
+  bool whole_bytes_ = false;
+  int byte_of_[4] = {-1, -1, -1, -1};
 };
 
 // 16- and 32-bit components (UNORM, SNORM, half and single float).
