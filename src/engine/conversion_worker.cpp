@@ -22,10 +22,12 @@ void ApplyOutputFileTime(const ConversionSettings& settings, const FileContext& 
   }
 }
 
-std::set<std::string> ResolvedInputs(const InputList& inputs) {
-  std::set<std::string> resolved;
-  for (const auto& [path, entry] : inputs) resolved.insert(ResolvedPath(path));
-  return resolved;
+std::set<FileIdentity> InputIdentities(const InputList& inputs) {
+  std::set<FileIdentity> identities;
+  for (const auto& [path, entry] : inputs) {
+    if (const std::optional<FileIdentity> identity = IdentityOf(path)) identities.insert(*identity);
+  }
+  return identities;
 }
 
 // One file per core unless told otherwise; never more threads than files, nor than a
@@ -161,7 +163,7 @@ void EnsureOutputSubfolder(const std::string& output_folder, const std::string& 
 void RunConversionWorker(const ConversionSettings& settings, JobState& job,
                          const InputList& inputs, const WatermarkFont* font,
                          BatchCounters& counters, WorkerListener& listener) {
-  const std::set<std::string> protected_inputs = ResolvedInputs(inputs);
+  const std::set<FileIdentity> protected_inputs = InputIdentities(inputs);
   const BatchSetup batch{settings, job, font, &protected_inputs};
   OrderedBatch ordered(batch, job, inputs, counters, listener,
                        ThreadCount(settings, inputs.size()));

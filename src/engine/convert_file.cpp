@@ -1,7 +1,6 @@
 #include "engine/convert_file.h"
 
 #include <cctype>
-#include <filesystem>
 
 #include "app/messages.h"
 #include "app/text.h"
@@ -49,12 +48,6 @@ void FinishAndEncode(const BatchSetup& batch, PreparedFile& prepared, Bitmap ima
 }
 
 }  // namespace
-
-std::string ResolvedPath(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-  return error ? path : resolved.string();
-}
 
 bool WatermarkDependsOnPosition(const ConversionSettings& settings) {
   return settings.do_watermark == kWatermarkText &&
@@ -109,8 +102,9 @@ bool CommitFile(const BatchSetup& batch, PreparedFile& prepared, int counter, in
   file.output_file = BuildOutputPath(job.output_folder, batch.settings.keep_subfolders != 0,
                                      batch.settings.filename_mask, file, job.output_extension);
   std::string reason = prepared.failure;
-  if (reason.empty() && batch.protected_inputs != nullptr &&
-      batch.protected_inputs->contains(ResolvedPath(file.output_file))) {
+  const std::optional<FileIdentity> existing = IdentityOf(file.output_file);
+  if (reason.empty() && existing && batch.protected_inputs != nullptr &&
+      batch.protected_inputs->contains(*existing)) {
     reason = "it would overwrite an input file of this batch";
   }
   if (reason.empty()) reason = WriteFileAtomically(file.output_file, prepared.encoded);

@@ -8,6 +8,7 @@
 #include "engine/bitmap.h"
 #include "engine/file_context.h"
 #include "engine/steps/watermark_font.h"
+#include "platform/paths.h"
 #include "settings/conversion_settings.h"
 #include "settings/job_state.h"
 
@@ -18,8 +19,8 @@ struct BatchSetup {
   const ConversionSettings& settings;
   const JobState& job;
   const WatermarkFont* font = nullptr;
-  // Every input of the batch, as resolved paths: an output never replaces one of them.
-  const std::set<std::string>* protected_inputs = nullptr;
+  // Every input of the batch: an output never replaces one of them.
+  const std::set<FileIdentity>* protected_inputs = nullptr;
 };
 
 // One file between its two phases. The first phase does everything that does not depend
@@ -44,8 +45,5 @@ void PrepareFile(const BatchSetup& batch, PreparedFile& prepared);
 // Second phase, with the running and random number this file gets: finishes the pixels if
 // they waited, names the output, and writes it. True when the file was written.
 bool CommitFile(const BatchSetup& batch, PreparedFile& prepared, int counter, int random_number);
-
-// The path as the file system resolves it, for comparing paths that may be spelled apart.
-std::string ResolvedPath(const std::string& path);
 
 }  // namespace tavrosine

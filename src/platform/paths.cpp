@@ -42,6 +42,12 @@ bool IsExistingFile(const std::string& path) { return FileSize(path) >= 0; }
 
 bool CreateFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST; }
 
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+}
+
 std::optional<std::time_t> ModificationTime(const std::string& path) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0) return std::nullopt;

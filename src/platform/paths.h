@@ -26,6 +26,15 @@ bool IsExistingFolder(const std::string& path);
 bool IsExistingFile(const std::string& path);
 bool CreateFolder(const std::string& path);
 
+// What a path names on disk (device and file number), so two spellings of one file, or
+// links to it, compare equal. None when nothing is there.
+struct FileIdentity {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  auto operator<=>(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
 std::optional<std::time_t> ModificationTime(const std::string& path);
 bool SetModificationTime(const std::string& path, std::time_t time);
 

@@ -122,6 +122,13 @@ TEST(FilenameMask, NeverOverwritesAnInputOfTheBatch) {
   EXPECT_EQ(ReadFileBytes(a), before);
   EXPECT_NE(result.err.find("would overwrite an input file"), std::string::npos) << result.err;
   EXPECT_EQ(result.exit_code, 2);
+
+  // The same file reached through a linked folder is still the input.
+  fs::create_directory_symlink(dir.path() / "in", dir.path() / "link");
+  const ProgramResult linked = RunTavrosine(
+      {"-q", "-i", "in", "-o", "link", "--filename-mask=%filename%.dds"}, dir.Folder());
+  EXPECT_EQ(ReadFileBytes(a), before);
+  EXPECT_EQ(linked.exit_code, 2);
 }
 
 TEST(ListFile, ImportsWhatItNames) {
