@@ -20,9 +20,12 @@ struct FileCloser {
 
 dds::DdsError IoError(std::string message) { return {dds::DdsErrorKind::kIo, std::move(message)}; }
 
-// The bytes of a file, read into a buffer that is not cleared first.
+// The bytes of a file, read into a buffer that is not cleared first. Each conversion
+// thread keeps its buffer from file to file (it only grows, to the largest file the thread
+// has read), so a batch does not map and fault in fresh memory for every texture.
 struct FileBytes {
   std::unique_ptr<uint8_t[]> data;
+  size_t capacity = 0;
   size_t size = 0;
 };
 
@@ -38,8 +41,13 @@ dds::DdsError ReadWholeFile(const std::string& path, FileBytes& bytes) {
   }
   try {
     bytes.size = static_cast<size_t>(info.st_size);
-    bytes.data = std::make_unique_for_overwrite<uint8_t[]>(bytes.size);
+    if (bytes.size > bytes.capacity) {
+      bytes.data.reset();
+      bytes.data = std::make_unique_for_overwrite<uint8_t[]>(bytes.size);
+      bytes.capacity = bytes.size;
+    }
   } catch (const std::bad_alloc&) {
+    bytes.capacity = 0;
     return IoError("The file is too large to read into memory.");
   }
   if (std::fread(bytes.data.get(), 1, bytes.size, file.get()) != bytes.size) {
@@ -52,7 +60,7 @@ dds::DdsError ReadWholeFile(const std::string& path, FileBytes& bytes) {
 
 LoadedImage LoadDds(const std::string& path, bool colour_only) {
   LoadedImage result;
-  FileBytes bytes;
+  thread_local FileBytes bytes;
   if (dds::DdsError error = ReadWholeFile(path, bytes)) {
     result.error = std::move(error.message);
     return result;
