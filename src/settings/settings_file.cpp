@@ -30,8 +30,6 @@ constexpr std::string_view kGroupEnd = "; ";
 constexpr std::string_view kVersionGroup = "General";
 constexpr std::string_view kVersionKey = "CFG";
 constexpr std::string_view kWindowGroup = "Window";
-constexpr std::string_view kPlusInfinity = "+Infinity";
-constexpr std::string_view kMinusInfinity = "-Infinity";
 
 // A file that exists but has no window position puts the window here rather than centred.
 constexpr int kStoredWindowPositionDefault = 100;
@@ -51,8 +49,8 @@ int64_t ReadInteger(std::string_view text) {
 float ReadReal(std::string_view text) {
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
   const std::string_view number = TrimBlanks(text);
-  if (number == kPlusInfinity) return kInfinity;
-  if (number == kMinusInfinity) return -kInfinity;
+  if (number == kPlusInfinityText) return kInfinity;
+  if (number == kMinusInfinityText) return -kInfinity;
   const double value = ParseLenientReal(number);
   // Beyond the float range the nearest float is an infinity (a plain conversion is undefined).
   if (value > std::numeric_limits<float>::max()) return kInfinity;
@@ -92,31 +90,6 @@ void CorrectOlderFile(int64_t version, S& settings) {
   if (version < 14 && settings.raw_load_as != 0) settings.raw_load_as += 2;
 }
 
-// "%f" without the locale: a desktop build runs under the user's locale, whose decimal comma
-// would not read back. Infinities are written the way the reader takes them.
-std::string WriteReal(float value) {
-  if (std::isinf(value)) return std::string(value > 0 ? kPlusInfinity : kMinusInfinity);
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, static_cast<double>(value),
-                                    std::chars_format::fixed, 6);
-  return std::string(text, result.ptr);
-}
-
-std::string WriteSetting(const S& settings, const SettingRow& row) {
-  return std::visit(
-      [&](auto member) -> std::string {
-        const auto& value = settings.*member;
-        using T = std::decay_t<decltype(value)>;
-        if constexpr (std::is_same_v<T, std::string>) {
-          return value;
-        } else if constexpr (std::is_same_v<T, float>) {
-          return WriteReal(value);
-        } else {
-          return std::to_string(value);
-        }
-      },
-      row.field);
-}
 
 void AppendLine(std::string& text, std::string_view line) {
   text.append(line);
@@ -146,7 +119,7 @@ void AppendGroupKeys(std::string& text, const S& settings, std::string_view grou
                      std::string_view format) {
   for (const SettingRow& row : SettingsTable()) {
     if (row.group != group || !IsSettingsFileKey(row) || FormatOfKey(row) != format) continue;
-    AppendKey(text, row.key, WriteSetting(settings, row));
+    AppendKey(text, row.key, SettingText(settings, row, SettingTextStyle::kFile));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "settings/settings_table.h"
 
-#include <cstdio>
+#include <charconv>
+#include <cmath>
 #include <type_traits>
 #include <vector>
 
@@ -261,7 +262,9 @@ void ApplyOptionValue(ConversionSettings& settings, const SettingRow& row, std::
   if (row.also.flag != nullptr) settings.*row.also.flag = row.also.value;
 }
 
-std::string FormatSetting(const ConversionSettings& settings, const SettingRow& row) {
+std::string SettingText(const ConversionSettings& settings, const SettingRow& row,
+                        SettingTextStyle style) {
+  const bool listing = style == SettingTextStyle::kListing;
   return std::visit(
       [&](auto member) -> std::string {
         const auto& value = settings.*member;
@@ -269,12 +272,16 @@ std::string FormatSetting(const ConversionSettings& settings, const SettingRow& 
         if constexpr (std::is_same_v<T, std::string>) {
           return value;
         } else if constexpr (std::is_same_v<T, float>) {
+          if (!listing && std::isinf(value)) {
+            return std::string(value > 0 ? kPlusInfinityText : kMinusInfinityText);
+          }
           char text[64];
-          std::snprintf(text, sizeof text, "%.2f", static_cast<double>(value));
-          return text;
+          const auto end = std::to_chars(text, text + sizeof text, static_cast<double>(value),
+                                         std::chars_format::fixed, listing ? 2 : 6);
+          return std::string(text, end.ptr);
         } else if constexpr (std::is_same_v<T, int>) {
-          return row.kind == K::kKeyword ? CodeToKeyword(row.category, value)
-                                         : std::to_string(value);
+          return listing && row.kind == K::kKeyword ? CodeToKeyword(row.category, value)
+                                                    : std::to_string(value);
         } else {
           return std::to_string(value);
         }
@@ -284,7 +291,7 @@ std::string FormatSetting(const ConversionSettings& settings, const SettingRow& 
 
 std::string FormatOption(const ConversionSettings& settings, std::string_view option) {
   const SettingRow* row = FindOption(option, OptionSource::kCommandLine);
-  return row ? FormatSetting(settings, *row) : std::string();
+  return row ? SettingText(settings, *row, SettingTextStyle::kListing) : std::string();
 }
 
 namespace {

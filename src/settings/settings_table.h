@@ -56,9 +56,15 @@ const SettingRow* FindOption(std::string_view upper_name, OptionSource source);
 void ApplyOptionValue(ConversionSettings& settings, const SettingRow& row, std::string_view value,
                       OptionSource source);
 
-// The setting as the debug listing prints it: keywords in lower case, numbers in decimal.
-std::string FormatSetting(const ConversionSettings& settings, const SettingRow& row);
-// The same, by option name ("--JPG-QUALITY").
+// How a setting reads as text: the debug listing names keywords (in lower case) and shows
+// reals with two decimals; the settings file keeps codes and writes reals with six
+// decimals, infinities as the words below. Neither depends on the user's locale.
+enum class SettingTextStyle { kListing, kFile };
+inline constexpr std::string_view kPlusInfinityText = "+Infinity";
+inline constexpr std::string_view kMinusInfinityText = "-Infinity";
+std::string SettingText(const ConversionSettings& settings, const SettingRow& row,
+                        SettingTextStyle style);
+// The listing's text of a setting by option name ("--JPG-QUALITY").
 std::string FormatOption(const ConversionSettings& settings, std::string_view option);
 
 // The bit-depth setting of an output extension ("jpg" → JPG-BPP); none when it has none.

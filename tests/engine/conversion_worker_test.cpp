@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "app/text.h"
 #include "support/textures.h"
 
 namespace tavrosine {
@@ -80,7 +81,7 @@ class WorkerTest : public ::testing::Test {
 
     BatchResult result;
     for (std::string line : listener.lines) {
-      result.lines.push_back(testing::ReplaceAll(line, out.Folder(), "<out>/"));
+      result.lines.push_back(ReplaceAll(line, out.Folder(), "<out>/"));
     }
     for (const auto& entry : fs::directory_iterator(out.path())) {
       result.outputs[entry.path().filename().string()] = testing::ReadFileBytes(entry.path());

@@ -24,6 +24,5 @@ class TempDir {
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
 
 }  // namespace tavrosine::testing
